@@ -97,7 +97,7 @@ Number read_number(Console& con)
         c = peek(con);
     }
     if (c < 0)
-        return {.value = std::nullopt, .ended = true};
+        return {.ended = true};
     if (!is_digit(c))
         return {};
     std::uint32_t value = 0;  // wraps: only the low 32 bits are kept
@@ -105,7 +105,7 @@ Number read_number(Console& con)
         value = value * 10 + static_cast<std::uint32_t>(c - '0');
         take(con);
     }
-    return {.value = static_cast<std::int32_t>(negative ? 0u - value : value), .ended = false};
+    return {.value = static_cast<std::int32_t>(negative ? 0u - value : value)};
 }
 
 Word read_word(Console& con, std::size_t limit, std::string& word)

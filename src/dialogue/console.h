@@ -38,7 +38,7 @@ inline constexpr std::size_t URL_LIMIT = 63;
 
 // An answer number: the low 32 bits of a decimal number with an optional sign.
 struct Number {
-    std::optional<std::int32_t> value;  // absent where no digit stood where the number begins
+    std::optional<std::int32_t> value = std::nullopt;  // absent where no digit stood where the number begins
     bool ended = false;                 // input ended before a digit
     bool is(std::int32_t v) const { return value == v; }
 };
