@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Builds itareg and runs every test, with warnings as errors: the normal build,
-# then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds itareg and runs every test, with warnings as errors: the normal build
+# (with the Windows program under Wine where the cross-compiler, Wine and a
+# Japanese locale are present), then the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer. ITAREG_REQUIRE_WINDOWS=1 makes a missing Windows
+# tool chain a failure instead of a skip.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -12,10 +15,31 @@ build() {
     cmake --build "$dir" -j "$jobs"
 }
 
+windows_missing=""
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || windows_missing+=" g++-mingw-w64-x86-64-posix"
+command -v wine64 >/dev/null || [ -x /usr/lib/wine/wine64 ] || windows_missing+=" wine64"
+if [ -n "$windows_missing" ]; then
+    windows_missing="install the Debian packages$windows_missing"
+elif ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    windows_missing="generate the locale ja_JP.UTF-8 (package locales, then locale-gen)"
+fi
+if [ -n "$windows_missing" ] && [ "${ITAREG_REQUIRE_WINDOWS:-0}" = 1 ]; then
+    echo "test.sh: cannot test the Windows program: $windows_missing" >&2
+    exit 1
+fi
+
+windows_program=""
+if [ -z "$windows_missing" ]; then
+    echo "== Windows build"
+    cmake -E rm -f build-windows/CMakeCache.txt  # the tool chain is taken only at the first configure
+    build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release -DITAREG_TESTS=OFF
+    windows_program=$PWD/build-windows/itareg.exe
+fi
+
 echo "== normal build"
-build build
+build build -DITAREG_WINDOWS_PROGRAM="$windows_program" -DITAREG_WINDOWS_MISSING="$windows_missing"
 ctest --test-dir build --output-on-failure
 
 echo "== sanitizer build"
-build build-sanitize -DITAREG_SANITIZE=ON
+build build-sanitize -DITAREG_SANITIZE=ON -DITAREG_WINDOWS_TESTS=OFF
 ctest --test-dir build-sanitize --output-on-failure

@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -194,7 +195,13 @@ Outcome run_program(const fs::path& dir, const std::vector<Step>& steps,
     std::string pending;
     int to_program = in[1];
     bool out_open = true, err_open = true;
+    int wstatus = 0;
+    bool exited = false;
     while (out_open || err_open) {
+        // The run is over when the program has ended and its output is read;
+        // what it started (an emulator's services) may hold the pipes longer.
+        if (!exited && waitpid(pid, &wstatus, WNOHANG) == pid)
+            exited = true;
         while (next < steps.size() && outcome.out.size() >= steps[next].await) {
             if (steps[next].act)
                 steps[next].act();
@@ -214,7 +221,10 @@ Outcome run_program(const fs::path& dir, const std::vector<Step>& steps,
         pollfd fds[3] = {{out_open ? out[0] : -1, POLLIN, 0},
                          {err_open ? err[0] : -1, POLLIN, 0},
                          {!pending.empty() ? to_program : -1, POLLOUT, 0}};
-        if (poll(fds, 3, static_cast<int>(left.count())) < 0 && errno != EINTR)
+        int ready = poll(fds, 3, exited ? 0 : static_cast<int>(std::min<long long>(left.count(), 50)));
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready == 0 && exited)
             break;
         char chunk[65536];
         for (int i = 0; i < 2; ++i) {
@@ -238,8 +248,8 @@ Outcome run_program(const fs::path& dir, const std::vector<Step>& steps,
         close(to_program);
     close(out[0]);
     close(err[0]);
-    int wstatus = 0;
-    waitpid(pid, &wstatus, 0);
+    if (!exited)
+        waitpid(pid, &wstatus, 0);
     if (WIFEXITED(wstatus))
         outcome.status = WEXITSTATUS(wstatus);
     return outcome;
