@@ -1,7 +1,7 @@
-// Everything the program says. The source is UTF-8; the compiler stores every
-// literal in cp932 (-fexec-charset=CP932), which is what the console gets.
+// Everything the program says, by label; the texts are in texts.cc.
 // A question ends in "…" so that the answer is typed on the same line; a
-// statement ends in a line break.
+// statement ends in a line break. TOO_LONG holds %d (the limit), NAME_CHANGED
+// holds %s (the final name).
 #pragma once
 
 #include <string_view>
@@ -10,29 +10,29 @@ namespace text {
 
 using T = std::string_view;
 
-inline constexpr T BANNER             = "ポテリムの外部板登録用のテキストを新規作成・追加編集します\n";
-inline constexpr T MODE_QUESTION      = "新規作成であれば1を、uho.txtに追加するのであれば2を入力してくださいな…";
-inline constexpr T INVALID_CHOICE     = "1と2以外のキーが押されました\n";
-inline constexpr T CLOSING            = "このまま終了します\n";
-inline constexpr T OPEN_FAILED        = "ファイルオープンに失敗したんです＞＜\n";
-inline constexpr T OPEN_FAILED_APPEND = "ファイルオープンに失敗したんです＞＜\nuho.txtがあるかどうか確認してください\n";
-inline constexpr T NEW_LIST_HEADING   = "ポテリムの外部板登録用テキストを新規作成します\n";
-inline constexpr T APPEND_NOTICE      = "前回と同じカテゴリの入力ができませんので、カテゴリ名を入力して下さい\n";
-inline constexpr T CATEGORY_PROMPT    = "カテゴリ名を入力してくださいな…";
-inline constexpr T BOARD_PROMPT       = "板名…";
-inline constexpr T URL_PROMPT         = "URL…";
-inline constexpr T WRITTEN            = "ファイルへの出力が完了しました\n";
-inline constexpr T MORE_FIRST         = "同じカテゴリの登録を続けるなら1、止めるなら0を入力してくださいな…";
-inline constexpr T MORE_FIRST_AGAIN   = "引き続き同じカテゴリの板の登録を続けるなら1、このカテゴリへの登録を止めるなら0を入力してくださいな…";
-inline constexpr T MORE_APPEND        = "同じカテゴリの登録を続けるなら1、登録を終了するなら0を入力してくださいな…";
-inline constexpr T MORE_SECOND        = "引き続き同じカテゴリの板の登録を続けるなら1、止めるなら0を入力してくださいな…";
-inline constexpr T ANOTHER_CATEGORY   = "違うカテゴリの登録をするなら1、このまま終了するなら0を入力して下さいな…";
-inline constexpr T NAME_AFTER_FIRST   = "最初に入力したカテゴリ名をファイル名にしてよろしいですか？（カテゴリ名.txtにします)\n";
-inline constexpr T NAME_CHOICE        = "別に新たにファイル名をつけるのであれば1を、構わなければ0を入力してくださいな…";
-inline constexpr T RENAME_QUESTION    = "uho.txtからファイル名を変更するのなら1、このまま終了するなら0を入力してくださいな…";
-inline constexpr T FILE_NAME_PROMPT   = "付けるファイル名(.txtはいらないです)…";
-inline constexpr T NAME_CHANGED       = "uho.txtを%sに変更しました\n";
-inline constexpr T TOO_LONG           = "入力が長すぎます（%dバイトまでです）\n";
-inline constexpr T WRITE_FAILED       = "ファイルへの書き込みに失敗したんです＞＜\n";
+extern const T BANNER;
+extern const T MODE_QUESTION;
+extern const T INVALID_CHOICE;
+extern const T CLOSING;
+extern const T OPEN_FAILED;
+extern const T OPEN_FAILED_APPEND;
+extern const T NEW_LIST_HEADING;
+extern const T APPEND_NOTICE;
+extern const T CATEGORY_PROMPT;
+extern const T BOARD_PROMPT;
+extern const T URL_PROMPT;
+extern const T WRITTEN;
+extern const T MORE_FIRST;
+extern const T MORE_FIRST_AGAIN;
+extern const T MORE_APPEND;
+extern const T MORE_SECOND;
+extern const T ANOTHER_CATEGORY;
+extern const T NAME_AFTER_FIRST;
+extern const T NAME_CHOICE;
+extern const T RENAME_QUESTION;
+extern const T FILE_NAME_PROMPT;
+extern const T NAME_CHANGED;
+extern const T TOO_LONG;
+extern const T WRITE_FAILED;
 
 }  // namespace text
