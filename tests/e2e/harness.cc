@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <iconv.h>
 #include <poll.h>
 #include <sys/wait.h>
@@ -27,11 +28,6 @@ const char* env(const char* name)
 {
     const char* value = std::getenv(name);
     return value && *value ? value : nullptr;
-}
-
-bool on_windows()
-{
-    return env("ITAREG_WINDOWS") != nullptr;
 }
 
 // Converts with iconv; false if any byte does not convert.
@@ -92,6 +88,11 @@ void set_nonblocking(int fd)
 
 }  // namespace
 
+bool on_windows()
+{
+    return env("ITAREG_WINDOWS") != nullptr;
+}
+
 std::string sjis(std::string_view utf8)
 {
     std::string out;
@@ -146,8 +147,7 @@ TempDir::~TempDir()
         fs::remove_all(path);
 }
 
-Outcome run_program(const fs::path& dir, const std::vector<Step>& steps,
-                    const std::vector<std::string>& args)
+Outcome run_program(const fs::path& dir, const std::vector<Step>& steps, const Launch& launch)
 {
     Outcome outcome;
     const char* program = env("ITAREG_PROGRAM");
@@ -159,7 +159,7 @@ Outcome run_program(const fs::path& dir, const std::vector<Step>& steps,
     if (const char* emulator = env("ITAREG_EMULATOR"))
         argv_strings.push_back(emulator);
     argv_strings.push_back(program);
-    argv_strings.insert(argv_strings.end(), args.begin(), args.end());
+    argv_strings.insert(argv_strings.end(), launch.args.begin(), launch.args.end());
     std::vector<char*> argv;
     for (auto& s : argv_strings)
         argv.push_back(s.data());
@@ -175,11 +175,22 @@ Outcome run_program(const fs::path& dir, const std::vector<Step>& steps,
     if (pid == 0) {
         if (chdir(dir.c_str()) != 0)
             _exit(126);
-        dup2(in[0], 0);
+        if (!launch.stdin_path.empty()) {
+            int fd = open(launch.stdin_path.c_str(), O_RDONLY);
+            if (fd < 0 || dup2(fd, 0) < 0)
+                _exit(126);
+            close(fd);
+        } else {
+            dup2(in[0], 0);
+        }
         dup2(out[1], 1);
         dup2(err[1], 2);
         for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
             close(fd);
+        if (launch.stdout_closed)
+            close(1);
+        if (launch.unprivileged && getuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(126);
         execvp(argv[0], argv.data());
         _exit(127);
     }

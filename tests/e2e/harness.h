@@ -46,9 +46,19 @@ struct Outcome {
     bool timed_out = false;
 };
 
+// How the program is started, where it differs from a pipe on each stream.
+struct Launch {
+    std::vector<std::string> args = {};
+    std::string stdin_path = {};  // standard input opened from this path, steps send nothing
+    bool stdout_closed = false;   // started with standard output closed
+    bool unprivileged = false;    // started as user and group 65534 where the tests run as root
+};
+
 // Runs the program in `dir` through `steps`, then closes its input.
-Outcome run_program(const fs::path& dir, const std::vector<Step>& steps,
-                    const std::vector<std::string>& args = {});
+Outcome run_program(const fs::path& dir, const std::vector<Step>& steps, const Launch& launch = {});
+
+// Whether the program under test is the Windows one.
+bool on_windows();
 
 // A fresh directory that is removed at the end unless the test failed.
 struct TempDir {

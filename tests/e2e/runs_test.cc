@@ -105,6 +105,9 @@ const Case RUNS[] = {
     {"arguments_are_ignored", "3\n", START + INVALID_CHOICE + CLOSING, {}, 0, {}, {"1", "--help"}},
     {"empty_lines_before_answers_are_passed_over", "\n\n1\n\n\ncat\r\n\r\nbd\n\n\tu\n\n0\n \n0\n", ONE_SAID,
      {{"uho.txt", ONE}}},
+    {"ten_thousand_digits_keep_their_low_32_bits", std::string(9999, '0') + "1 cat bd u 0 0", ONE_SAID, {{"uho.txt", ONE}}},
+    {"ten_thousand_digits_wrapping_to_0_are_invalid", "1" + std::string(9999, '0'), START + INVALID_CHOICE + CLOSING, {}},
+    {"ten_megabytes_of_blanks_before_an_answer", "1" + fill(10 << 20, ' ') + "cat bd u 0 0", ONE_SAID, {{"uho.txt", ONE}}},
     {"answers_are_read_across_the_input_buffer", fill(100000, ' ') + "1" + fill(70000, '\n') + "cat bd u 0 0", ONE_SAID,
      {{"uho.txt", ONE}}},
 
@@ -200,7 +203,7 @@ TEST_P(WholeRun, ShowsWritesAndEndsAsExpected)
     const Case& run = GetParam();
     e2e::TempDir dir;
     e2e::make_files(dir.path, e2e::files_on_target(run.before));
-    e2e::Outcome got = e2e::run_program(dir.path, {{.send = run.input}}, run.args);
+    e2e::Outcome got = e2e::run_program(dir.path, {{.send = run.input}}, {.args = run.args});
     EXPECT_FALSE(got.timed_out) << "the program did not end";
     e2e::expect_bytes("stdout", e2e::console_bytes(run.transcript), got.out);
     e2e::expect_bytes("stderr", "", got.err);
