@@ -1,7 +1,9 @@
 // The built program against a hostile setting: streams closed or of the wrong
 // kind, its directory taken away or made read-only while it waits. Each run
 // ends in a defined way, and nothing is reported done that was not.
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -22,8 +24,12 @@ TEST(Faults, StandardOutputClosedStillWritesAndNamesTheList)
 {
     if (e2e::on_windows())
         GTEST_SKIP() << "a closed descriptor 1 reaches Wine itself, not the Windows program";
+    // The answers come in two parts, so that the program waits for input, and
+    // flushes the console, while the list is open.
     e2e::TempDir dir;
-    e2e::Outcome got = e2e::run_program(dir.path, {{.send = TWO_TYPED + " 0\n"}}, {.stdout_closed = true});
+    auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); };
+    e2e::Outcome got = e2e::run_program(dir.path, {{.send = "1 cat1 b1 u1\n"}, {.act = pause, .send = "0 1 cat2 b2 u2 0 0\n"}},
+                                        {.stdout_closed = true});
     EXPECT_FALSE(got.timed_out);
     e2e::expect_bytes("stderr", "", got.err);
     e2e::expect_files({{"cat1.txt", TWO}}, e2e::snapshot(dir.path));

@@ -213,7 +213,7 @@ Outcome run_program(const fs::path& dir, const std::vector<Step>& steps, const L
         // what it started (an emulator's services) may hold the pipes longer.
         if (!exited && waitpid(pid, &wstatus, WNOHANG) == pid)
             exited = true;
-        while (next < steps.size() && outcome.out.size() >= steps[next].await) {
+        while (next < steps.size() && pending.empty() && outcome.out.size() >= steps[next].await) {
             if (steps[next].act)
                 steps[next].act();
             pending += steps[next].send;

@@ -32,8 +32,9 @@ inline std::string link_to(std::string_view target) { return "-> " + std::string
 void make_files(const fs::path& dir, const Files& files);
 Files snapshot(const fs::path& dir);
 
-// One step of a conversation: wait until the program has written `await`
-// bytes in all, then do `act`, then send `send`.
+// One step of a conversation: wait until the previous step's input has gone
+// to the program and the program has written `await` bytes in all, then do
+// `act`, then send `send`.
 struct Step {
     std::size_t await = 0;
     std::function<void()> act = {};
