@@ -18,12 +18,7 @@ int append(Console& con)
 
     if (End end = add_category(con, list, text::MORE_APPEND))
         return *end;
-    Number another = ask_number(con, text::ANOTHER_CATEGORY);
-    if (another.ended)
-        return input_ended(con, list);
-    if (!another.is(1))
-        return stop(con, list);
-    if (End end = add_category(con, list, text::MORE_SECOND))
+    if (End end = add_another_category(con, list))
         return *end;
     if (!close_list(list))
         return write_failed(con, list);

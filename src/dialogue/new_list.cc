@@ -37,12 +37,7 @@ int new_list(Console& con)
     if (!more.is(0))
         return stop(con, list);
 
-    Number another = ask_number(con, text::ANOTHER_CATEGORY);
-    if (another.ended)
-        return input_ended(con, list);
-    if (!another.is(1))
-        return stop(con, list);
-    if (End end = add_category(con, list, text::MORE_SECOND))
+    if (End end = add_another_category(con, list))
         return *end;
 
     show(con, text::NAME_AFTER_FIRST);

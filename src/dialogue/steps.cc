@@ -54,3 +54,13 @@ End add_category(Console& con, ListFile& list, std::string_view more_question)
         return input_ended(con, list);
     return {};
 }
+
+End add_another_category(Console& con, ListFile& list)
+{
+    Number another = ask_number(con, text::ANOTHER_CATEGORY);
+    if (another.ended)
+        return input_ended(con, list);
+    if (!another.is(1))
+        return stop(con, list);
+    return add_category(con, list, text::MORE_SECOND);
+}

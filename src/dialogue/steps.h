@@ -26,3 +26,7 @@ End add_board(Console& con, ListFile& list);
 // Asks for a category, writes its header and takes its boards, asking
 // `more_question` after each.
 End add_category(Console& con, ListFile& list, std::string_view more_question);
+
+// Asks whether another category follows and, if so, takes it; any answer
+// but 1 ends the run there.
+End add_another_category(Console& con, ListFile& list);
