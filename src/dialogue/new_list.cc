@@ -35,7 +35,7 @@ int new_list(Console& con)
     if (more.ended)
         return input_ended(con, list);
     if (!more.is(0))
-        return stop(con, list);
+        return stop(con, list);  // neither 1 nor 0: the run ends with what is written
 
     if (End end = add_another_category(con, list))
         return *end;
