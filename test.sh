@@ -37,8 +37,8 @@ fi
 windows_program=""
 if [ -z "$windows_missing" ]; then
     echo "== Windows build"
-    cmake -E rm -f build-windows/CMakeCache.txt  # the tool chain is taken only at the first configure
-    build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release -DITAREG_TESTS=OFF
+    cmake --preset windows -DITAREG_WERROR=ON >/dev/null
+    cmake --build --preset windows -j "$jobs"
     windows_program=$PWD/build-windows/itareg.exe
 fi
 

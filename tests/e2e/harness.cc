@@ -147,7 +147,9 @@ TempDir::~TempDir()
         fs::remove_all(path);
 }
 
-Outcome run_program(const fs::path& dir, const std::vector<Step>& steps, const Launch& launch)
+namespace {
+
+Outcome run_once(const fs::path& dir, const std::vector<Step>& steps, const Launch& launch)
 {
     Outcome outcome;
     const char* program = env("ITAREG_PROGRAM");
@@ -263,6 +265,23 @@ Outcome run_program(const fs::path& dir, const std::vector<Step>& steps, const L
         waitpid(pid, &wstatus, 0);
     if (WIFEXITED(wstatus))
         outcome.status = WEXITSTATUS(wstatus);
+    return outcome;
+}
+
+}  // namespace
+
+Outcome run_program(const fs::path& dir, const std::vector<Step>& steps, const Launch& launch)
+{
+    Files before = snapshot(dir);
+    Outcome outcome = run_once(dir, steps, launch);
+    // Now and then Wine fails to start a program at all: nothing said, nothing
+    // touched, status 1. Such a run is tried once more; a program that itself
+    // fails that way fails again.
+    if (env("ITAREG_EMULATOR") && outcome.out.empty() && outcome.err.empty() && outcome.status != 0 &&
+        snapshot(dir) == before) {
+        std::printf("note: the emulator did not start the program (status %d); trying once more\n", outcome.status);
+        outcome = run_once(dir, steps, launch);
+    }
     return outcome;
 }
 
