@@ -215,3 +215,23 @@ INSTANTIATE_TEST_SUITE_P(Table, WholeRun, ::testing::ValuesIn(RUNS),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+using namespace said;
+
+// Windows names files without regard to case: "UHO.txt" is the working file
+// itself, which a plain MoveFileExA would report as renamed.
+TEST(WindowsNames, CaseVariantOfUhoIsTheWorkingFileItself)
+{
+    if (!e2e::on_windows())
+        GTEST_SKIP() << "on this system UHO.txt is another file";
+    e2e::TempDir dir;
+    e2e::Outcome got = e2e::run_program(dir.path, {{.send = TWO_TYPED + "1 UHO\n"}});
+    EXPECT_FALSE(got.timed_out);
+    e2e::expect_bytes("stdout", e2e::console_bytes(TWO_SAID + FILE_NAME_PROMPT), got.out);
+    e2e::expect_files({{"uho.txt", TWO}}, e2e::snapshot(dir.path));
+    EXPECT_EQ(got.status, 0);
+}
+
+}  // namespace
